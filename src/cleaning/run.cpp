@@ -1,0 +1,40 @@
+#include "cleaning/run.h"
+
+#include "cleaning/cleaning.h"
+
+namespace sweep {
+
+CleaningRuns::CleaningRuns(MainWindow& window) : window_(window) {}
+
+CleaningRuns::~CleaningRuns() { StopAndWait(); }
+
+CleaningRuns::StartResult CleaningRuns::Start() {
+  std::lock_guard lock(mutex_);
+  if (active_.load()) return StartResult::Busy;
+  // The folder is read once: the whole run lists, sizes and deletes in this folder,
+  // whatever the folder box says later.
+  std::shared_ptr<platform::Folder> folder =
+      platform::Folder::Open(window_.ReadText(Control::输入_清理目录));
+  if (!folder) return StartResult::NoFolder;
+  if (worker_.joinable()) worker_.join();  // the previous run has ended
+  stop_ = false;
+  active_ = true;
+  worker_ = std::thread([this, folder = std::move(folder)] {
+    FolderScan(window_, folder, stop_);
+    active_ = false;
+  });
+  return StartResult::Started;
+}
+
+void CleaningRuns::StopAndWait() {
+  std::lock_guard lock(mutex_);
+  stop_ = true;
+  if (worker_.joinable()) worker_.join();
+}
+
+void CleaningRuns::Wait() {
+  std::lock_guard lock(mutex_);
+  if (worker_.joinable()) worker_.join();
+}
+
+}  // namespace sweep
