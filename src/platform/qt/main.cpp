@@ -1,0 +1,3 @@
+#include "platform/qt/start_up.h"
+
+int main(int argc, char** argv) { return sweep::RunProgram(argc, argv); }
