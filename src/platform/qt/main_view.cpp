@@ -37,7 +37,9 @@ QTableView* BuildList(RowModel* rows, QWidget* parent) {
   list->verticalHeader()->hide();
   // Fixed row heights let the view place a million rows without measuring any of them.
   list->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-  list->verticalHeader()->setDefaultSectionSize(list->fontMetrics().height() + 4);
+  const int rowHeight = list->fontMetrics().height() + 3;
+  list->verticalHeader()->setMinimumSectionSize(rowHeight);
+  list->verticalHeader()->setDefaultSectionSize(rowHeight);
   QHeaderView* header = list->horizontalHeader();
   header->setSectionsClickable(false);
   header->setSortIndicatorShown(false);
@@ -64,6 +66,12 @@ MainView::MainView(MainWindow& window, QWidget* parent) : QWidget(parent), windo
                  Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                  Qt::WindowCloseButtonHint);
   setFixedSize(kClientWidth, kClientHeight);
+  // Every control is placed in pixels for a 12-pixel GUI font: the desktop's font at that
+  // size, in a compact CJK face where one is installed so the captions fit their boxes.
+  QFont guiFont = font();
+  guiFont.setPixelSize(12);
+  guiFont.setFamilies({QStringLiteral("WenQuanYi Micro Hei"), guiFont.family()});
+  setFont(guiFont);
 
   rows_ = new RowModel(window_, this);
   for (const ControlDef& def : ControlTable()) {

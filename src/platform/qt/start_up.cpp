@@ -6,6 +6,8 @@
 #include <QGuiApplication>
 #include <QIcon>
 #include <QScreen>
+#include <QStyle>
+#include <QStyleFactory>
 #include <QUrl>
 
 #include "chooser/chooser.h"
@@ -62,6 +64,9 @@ void OpenInBrowser(const Text& address) {
 
 int RunProgram(int argc, char** argv) {
   QApplication app(argc, argv);
+  // The window is laid out in pixels for the classic desktop look: group box captions on
+  // the frame line, flat controls.
+  if (QStyle* classic = QStyleFactory::create(QStringLiteral("Windows"))) app.setStyle(classic);
   QDir::setCurrent(QCoreApplication::applicationDirPath());
   {
     Program program(std::make_unique<QtFolderDialog>(), OpenInBrowser);
