@@ -9,12 +9,13 @@ CleaningRuns::CleaningRuns(MainWindow& window) : window_(window) {}
 CleaningRuns::~CleaningRuns() { StopAndWait(); }
 
 CleaningRuns::StartResult CleaningRuns::Start() {
+  // The folder is read once: the whole run lists, sizes and deletes in this folder,
+  // whatever the folder box says later. It is read before mutex_ is taken, so that
+  // mutex_ is never held while waiting for the window.
+  const Text folderText = window_.ReadText(Control::输入_清理目录);
   std::lock_guard lock(mutex_);
   if (active_.load()) return StartResult::Busy;
-  // The folder is read once: the whole run lists, sizes and deletes in this folder,
-  // whatever the folder box says later.
-  std::shared_ptr<platform::Folder> folder =
-      platform::Folder::Open(window_.ReadText(Control::输入_清理目录));
+  std::shared_ptr<platform::Folder> folder = platform::Folder::Open(folderText);
   if (!folder) return StartResult::NoFolder;
   if (worker_.joinable()) worker_.join();  // the previous run has ended
   stop_ = false;
