@@ -20,8 +20,6 @@ constexpr CodePage kUtf8 = CodePage::Utf8;
 
 const char* PageName(CodePage cp) { return cp == kGbk ? "GBK" : "UTF-8"; }
 
-// ---- Printing ------------------------------------------------------------------------
-
 // The size column: bytes to kilobytes the way the scan computes them, then printed.
 Text SizeText(double bytes) {
   const double kilobytes = RoundPlaces(static_cast<double>(static_cast<float>(bytes)) / 1024.0, 5);
@@ -180,8 +178,6 @@ TEST(RealToText, DigitsMatchTheExactExpansion) {
   }
 }
 
-// ---- Rounding and truncation ---------------------------------------------------------
-
 TEST(RoundPlaces, HalfAwayFromZero) {
   const struct {
     double x;
@@ -231,8 +227,6 @@ TEST(IntegerDivide, TowardZero) {
   EXPECT_EQ(IntegerDivide(1e15 + 9, 10), 1e14);
   EXPECT_EQ(IntegerDivide(7, 0), 0);
 }
-
-// ---- Reading -------------------------------------------------------------------------
 
 TEST(TextToReal, ReadsALeadingNumber) {
   const struct {
@@ -355,8 +349,6 @@ TEST(MapFullWidth, MapsOnlyTheListedForms) {
   };
   for (const auto& c : cases) EXPECT_EQ(MapFullWidth(c.text, c.cp), c.mapped) << c.text;
 }
-
-// ---- Code pages ----------------------------------------------------------------------
 
 TEST(CharLength, Gbk) {
   const struct {

@@ -26,8 +26,6 @@ double PowerOfTen(int n) {
   return std::pow(10.0, n);
 }
 
-// ---- Printing ------------------------------------------------------------------------
-
 // The first digits are taken to 17 and then to the printed count, each time rounding half
 // up, so a value can round up twice where a single rounding would not.
 constexpr int kFirstRounding = 17;
@@ -146,8 +144,6 @@ Text FormatGeneral(double x, int precision) {
   return out;
 }
 
-// ---- Reading -------------------------------------------------------------------------
-
 bool IsSpace(char c) { return c == ' ' || (c >= '\t' && c <= '\r'); }
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 
@@ -161,8 +157,6 @@ std::size_t SkipSpaceAndSign(std::string_view t, bool& negative) {
 }
 
 }  // namespace
-
-// ---- Code pages ----------------------------------------------------------------------
 
 std::size_t CharLength(std::string_view text, std::size_t pos, CodePage cp) {
   const std::size_t left = text.size() - pos;
@@ -239,8 +233,6 @@ Text MapFullWidth(std::string_view text, CodePage cp) {
   }
   return out;
 }
-
-// ---- Numbers -------------------------------------------------------------------------
 
 Text RealToText(double x) { return FormatGeneral(x, 13); }
 
