@@ -2,6 +2,8 @@
 #include <gtest/gtest.h>
 
 #include <QAbstractButton>
+#include <QFileDialog>
+#include <QFileSystemModel>
 #include <QApplication>
 #include <QGroupBox>
 #include <QHeaderView>
@@ -11,10 +13,15 @@
 #include <QTableView>
 #include <QTest>
 #include <QThread>
+#include <QTimer>
+#include <QDir>
+#include <algorithm>
 #include <functional>
 #include <vector>
 
 #include "../temp_folder.h"
+#include "chooser/chooser.h"
+#include "platform/qt/folder_dialog_qt.h"
 #include "platform/qt/start_up.h"
 
 namespace sweep {
@@ -249,6 +256,69 @@ TEST_F(CleaningTest, ACancelledDialogKeepsTheChosenFolder) {
   Click(功能_选择目录);
   QTest::qWait(50);
   EXPECT_EQ(BoxText(), folder.Text());
+}
+
+// What the folder dialog told its callback, which then does what the chooser's does.
+struct Told {
+  std::vector<platform::BrowseMessage> messages;
+  std::vector<Text> paths;
+};
+
+int Record(platform::FolderDialogWindow& dialog, platform::BrowseMessage message,
+           const Text* path, std::intptr_t data) {
+  auto* told = reinterpret_cast<Told*>(data);
+  told->messages.push_back(message);
+  if (path) told->paths.push_back(*path);
+  return BrowseCallback(dialog, message, path, 0);
+}
+
+// Runs `act` on the folder dialog once it is open, and then browses.
+Text BrowseWith(Told& told, std::function<void(QFileDialog&)> act) {
+  QTimer::singleShot(0, [act] {
+    QFileDialog* dialog = nullptr;
+    EXPECT_TRUE(WaitFor([&dialog] {
+      for (QWidget* w : QApplication::topLevelWidgets())
+        if (auto* d = qobject_cast<QFileDialog*>(w); d && d->isVisible()) dialog = d;
+      return dialog != nullptr;
+    }));
+    if (dialog) act(*dialog);
+  });
+  QtFolderDialog dialog;
+  return dialog.Browse({"请您选择需要清理的目录!", &Record, reinterpret_cast<std::intptr_t>(&told)});
+}
+
+TEST(QtFolderDialog, StartsAtTheTopAndGivesTheChosenFolder) {
+  TempFolder folder;
+  folder.MakeFolder("pick");
+  const QString pick = QString::fromStdString((folder.path() / "pick").string());
+  Told told;
+  QString title, start, status;
+  const Text chosen = BrowseWith(told, [&](QFileDialog& dialog) {
+    title = dialog.windowTitle();
+    start = dialog.directory().absolutePath();
+    dialog.setDirectory(QString::fromStdString(folder.path().string()));
+    // As a click on the folder in the dialog's list does.
+    auto* files = dialog.findChild<QFileSystemModel*>();
+    auto* list = dialog.findChild<QAbstractItemView*>(QStringLiteral("listView"));
+    ASSERT_TRUE(files && list);
+    list->setCurrentIndex(files->index(pick));
+    for (QLabel* label : dialog.findChildren<QLabel*>())
+      if (label->text() == pick) status = label->text();
+    dialog.selectFile(pick);
+    static_cast<QDialog&>(dialog).accept();
+  });
+  EXPECT_EQ(chosen, pick.toStdString());
+  EXPECT_EQ(title, QString::fromUtf8("请您选择需要清理的目录!"));
+  EXPECT_EQ(start, QDir::rootPath());
+  ASSERT_FALSE(told.messages.empty());
+  EXPECT_EQ(told.messages.front(), platform::BrowseMessage::Initialized);
+  EXPECT_NE(std::find(told.paths.begin(), told.paths.end(), pick.toStdString()), told.paths.end());
+  EXPECT_EQ(status, pick) << "the selection shows in the dialog's status line";
+}
+
+TEST(QtFolderDialog, CancelGivesNoFolder) {
+  Told told;
+  EXPECT_EQ(BrowseWith(told, [](QFileDialog& dialog) { dialog.reject(); }), "");
 }
 
 }  // namespace
