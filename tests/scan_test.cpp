@@ -104,6 +104,29 @@ TEST_F(JunkFolder, DeleteAllTakesEveryFileButNoFolder) {
   EXPECT_EQ(window.ReadText(结果_已经删除), "7");
 }
 
+// Names are bytes to the file system: whatever they hold, the file listed is the file
+// deleted.
+TEST(FolderScan, StrangeNamesAreListedAndDeletedByTheirOwnBytes) {
+  const std::string names[] = {"\xFF\xFE.tmp", "new\nline.tmp", " space .tmp", "-dash.tmp",
+                               "文件.tmp", "\xE6\x97.tmp", "*?.tmp", "\\back.tmp"};
+  TempFolder folder;
+  for (const std::string& name : names) folder.MakeFile(name, 10);
+  folder.MakeFile("\xFF\xFE.txt", 10);
+
+  MainWindow listing;
+  listing.SetChecked(操作方式_可视, true);
+  RunOnce(listing, folder);
+  const auto rows = ListedRows(listing);
+  EXPECT_EQ(rows.size(), std::size(names));
+  for (const std::string& name : names) EXPECT_TRUE(rows.count(name)) << name;
+
+  MainWindow direct;
+  RunOnce(direct, folder);
+  for (const std::string& name : names) EXPECT_FALSE(folder.Exists(name)) << name;
+  EXPECT_TRUE(folder.Exists("\xFF\xFE.txt"));
+  EXPECT_EQ(direct.ReadText(结果_已经删除), std::to_string(std::size(names)));
+}
+
 TEST(FolderScan, ListsShortNamesWhole) {
   TempFolder folder;
   folder.MakeFile("ab", 1);
