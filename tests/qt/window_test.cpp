@@ -163,6 +163,20 @@ TEST_F(WindowTest, EscapeClosesTheWindowAndOpensBothAddressesInOrder) {
   EXPECT_EQ(opened.size(), 2u);
 }
 
+// Esc closes the window from every control that can have the focus.
+TEST(EscapeKey, ClosesFromEveryFocusableControl) {
+  for (Control c : TabOrder()) {
+    int opened = 0;
+    Program program(std::make_unique<FixedDialog>(), [&opened](const Text&) { ++opened; });
+    program.Show();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&program.view()));
+    program.view().Widget(c)->setFocus();
+    QTest::keyClick(program.view().Widget(c), Qt::Key_Escape);
+    EXPECT_FALSE(program.view().isVisible()) << Definition(c).name;
+    EXPECT_EQ(opened, 2) << Definition(c).name;
+  }
+}
+
 TEST_F(WindowTest, TheCloseBoxRunsTheSameCloseQuery) {
   ShowAndActivate();
   program.view().close();
