@@ -36,4 +36,15 @@ void AddFreedSize(MainWindow& window, std::int64_t kilobytes);
 void FolderScan(MainWindow& window, const std::shared_ptr<platform::Folder>& folder,
                 const std::atomic<bool>& stop);
 
+// The status a listed row gets when its file was deleted, and when it was not.
+const Text& DeletedStatus();
+const Text& NotDeletedStatus();
+
+// Deletes the files the list holds when it begins, row by row: each from the folder it
+// was listed from, each row marked with its status, each deletion counted and its size
+// (as the size column shows it) added to the freed size. Rows already deleted are
+// passed over; rows that failed are tried again. The progress bar moves every ten rows.
+// Stops before the next row once stop is set.
+void DeleteListed(MainWindow& window, const std::atomic<bool>& stop);
+
 }  // namespace sweep
