@@ -20,6 +20,7 @@
 #include <vector>
 
 #include "../temp_folder.h"
+#include "window_fixture.h"
 #include "chooser/chooser.h"
 #include "platform/qt/folder_dialog_qt.h"
 #include "platform/qt/start_up.h"
@@ -28,53 +29,7 @@ namespace sweep {
 namespace {
 
 using enum Control;
-using testing::TempFolder;
-
-// Stands in for the folder dialog: the user picks `choice` (empty: cancels).
-class FixedDialog : public platform::FolderDialog {
- public:
-  Text choice;
-  Text Browse(const platform::BrowseParameters&) override { return choice; }
-};
-
-class WindowTest : public ::testing::Test {
- protected:
-  WindowTest()
-      : program(MakeDialog(), [this](const Text& address) { opened.push_back(address); }) {}
-
-  std::unique_ptr<platform::FolderDialog> MakeDialog() {
-    auto made = std::make_unique<FixedDialog>();
-    dialog = made.get();
-    return made;
-  }
-
-  void ShowAndActivate() {
-    program.Show();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(&program.view()));
-  }
-  template <class T>
-  T* Find(Control c) {
-    auto* w = qobject_cast<T*>(program.view().Widget(c));
-    EXPECT_NE(w, nullptr) << Definition(c).name;
-    return w;
-  }
-  void Click(Control c) { QTest::mouseClick(program.view().Widget(c), Qt::LeftButton); }
-
-  FixedDialog* dialog = nullptr;  // owned by the program
-  std::vector<Text> opened;
-  Program program;
-};
-
-// Lets the window work until the condition holds, or five seconds have passed.
-bool WaitFor(const std::function<bool()>& condition) {
-  QDeadlineTimer deadline(5000);
-  while (!condition()) {
-    if (deadline.hasExpired()) return false;
-    QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
-    QThread::msleep(1);
-  }
-  return true;
-}
+using namespace sweep::testing;
 
 std::string FocusName() {
   QWidget* focus = QApplication::focusWidget();
@@ -234,23 +189,30 @@ TEST_F(CleaningTest, StartInDirectModeCleansTheFolderAndShowsTheFigures) {
   EXPECT_EQ(Find<QTableView>(结果_文件列表)->model()->rowCount(), 0);
 }
 
-TEST_F(CleaningTest, StartInVisualModeListsTheFilesInTheList) {
+TEST_F(CleaningTest, StartInVisualModeListsTheFilesAndDeletesThemRowByRow) {
   Click(操作方式_可视);
   Click(结果_开始清理);
   QAbstractItemModel* rows = Find<QTableView>(结果_文件列表)->model();
   program.runs().Wait();
-  ASSERT_TRUE(WaitFor([rows] { return rows->rowCount() == 2; }));
-  ASSERT_TRUE(WaitFor([rows] { return !rows->index(1, 2).data().toString().isEmpty(); }));
+  const QString deleted = QString::fromUtf8("删除成功");
+  ASSERT_TRUE(WaitFor([&] { return rows->rowCount() == 2 && rows->index(1, 3).data() == deleted; }));
   QStringList listed;
   for (int r = 0; r < 2; ++r) {
     QStringList row;
-    for (int c = 0; c < 3; ++c) row << rows->index(r, c).data().toString();
+    for (int c = 0; c < 4; ++c) row << rows->index(r, c).data().toString();
     listed << row.join('|');
   }
   listed.sort();
-  EXPECT_EQ(listed, QStringList({"README|DME|3", "a.tmp|tmp|2"}));
-  EXPECT_TRUE(folder.Exists("a.tmp"));
-  EXPECT_EQ(LabelText(结果_已经删除), QString("0"));
+  EXPECT_EQ(listed, QStringList({"README|DME|3|" + deleted, "a.tmp|tmp|2|" + deleted}));
+  EXPECT_FALSE(folder.Exists("a.tmp"));
+  EXPECT_TRUE(folder.Exists("keep.txt"));
+  EXPECT_EQ(LabelText(结果_已经删除), QString("2"));
+  EXPECT_EQ(LabelText(结果_清理大小), QString("5"));
+  // Two rows give the range 0..0, which shows as an empty bar, not as a busy one.
+  auto* bar = Find<QProgressBar>(结果_删除进度);
+  EXPECT_EQ(program.window().ProgressMax(结果_删除进度), 0);
+  EXPECT_GT(bar->maximum(), bar->minimum());
+  EXPECT_EQ(bar->value(), 0);
 }
 
 TEST_F(CleaningTest, EnterOnStartDoesNothing) {
@@ -337,10 +299,3 @@ TEST(QtFolderDialog, CancelGivesNoFolder) {
 
 }  // namespace
 }  // namespace sweep
-
-int main(int argc, char** argv) {
-  qputenv("QT_QPA_PLATFORM", "offscreen");
-  QApplication app(argc, argv);
-  ::testing::InitGoogleTest(&argc, argv);
-  return RUN_ALL_TESTS();
-}

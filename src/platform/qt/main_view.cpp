@@ -183,7 +183,8 @@ void MainView::Show(Control control) {
     case ControlKind::ProgressBar: {
       auto* bar = static_cast<QProgressBar*>(w);
       const int max = window_.ProgressMax(control);
-      bar->setRange(0, max);
+      // A range of 0..0 is an empty bar here; QProgressBar would animate it as "busy".
+      bar->setRange(0, std::max(max, 1));
       bar->setValue(std::min(window_.ProgressPosition(control), max));
       break;
     }

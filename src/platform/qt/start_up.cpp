@@ -54,6 +54,9 @@ void Program::Show() {
 void Program::Close() {
   if (closed_) return;
   closed_ = true;
+  // A run stops first, so that no file is deleted while the addresses are being opened;
+  // the window goes only once the run has ended.
+  runs_.Stop();
   OnMainWindowClosing(opener_);
   runs_.StopAndWait();
 }
