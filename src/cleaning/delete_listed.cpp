@@ -6,7 +6,6 @@ namespace {
 
 constexpr Control kList = Control::结果_文件列表;
 constexpr Control kBar = Control::结果_删除进度;
-constexpr int kNameColumn = 0;
 constexpr int kSizeColumn = 2;
 constexpr int kStatusColumn = 3;
 

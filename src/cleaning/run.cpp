@@ -14,7 +14,7 @@ CleaningRuns::StartResult CleaningRuns::Start() {
   // mutex_ is never held while waiting for the window.
   const Text folderText = window_.ReadText(Control::输入_清理目录);
   std::lock_guard lock(mutex_);
-  if (active_.load() || stopped_) return StartResult::Busy;
+  if (active_.load()) return StartResult::Busy;
   std::shared_ptr<platform::Folder> folder = platform::Folder::Open(folderText);
   if (!folder) return StartResult::NoFolder;
   if (worker_.joinable()) worker_.join();  // the previous run has ended
