@@ -49,11 +49,10 @@ int CloseDuringAVisualRun(const std::string& folder) {
   {
     Program program(std::move(dialog), [&opened](const Text& address) { opened.push_back(address); });
     program.Show();
-    QWidget& view = program.view();
-    QTimer::singleShot(0, &view, [&] {
-      QTest::mouseClick(view.findChild<QWidget*>(QString::fromUtf8("功能_选择目录")), Qt::LeftButton);
-      QTest::mouseClick(view.findChild<QWidget*>(QString::fromUtf8("操作方式_可视")), Qt::LeftButton);
-      QTest::mouseClick(view.findChild<QWidget*>(QString::fromUtf8("结果_开始清理")), Qt::LeftButton);
+    MainView& view = program.view();
+    QTimer::singleShot(0, &view, [&view] {
+      for (Control c : {Control::功能_选择目录, Control::操作方式_可视, Control::结果_开始清理})
+        QTest::mouseClick(view.Widget(c), Qt::LeftButton);
     });
     QTimer watch;
     QObject::connect(&watch, &QTimer::timeout, &view, [&] {
