@@ -201,9 +201,14 @@ void MainView::OnModelChanged() {
 
 void MainView::Refresh() {
   refreshTimer_.stop();
-  const WindowChanges changes = window_.TakeChanges();
-  for (int i = 0; i < kControlCount; ++i)
-    if (changes.controls.test(i)) Show(static_cast<Control>(i));
+  WindowChanges changes;
+  {
+    // The controls are read at one moment, so the bar never lags the count it goes with.
+    const auto lock = window_.Lock();
+    changes = window_.TakeChanges();
+    for (int i = 0; i < kControlCount; ++i)
+      if (changes.controls.test(i)) Show(static_cast<Control>(i));
+  }
   rows_->Refresh(changes);
 }
 
